@@ -1,0 +1,16 @@
+option(MAGE_POWER_WERROR "Treat compiler warnings as errors" OFF)
+
+function(mage_power_warnings target)
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /W4 /permissive-)
+        if(MAGE_POWER_WERROR)
+            target_compile_options(${target} PRIVATE /WX)
+        endif()
+    else()
+        target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wconversion
+                                                 -Wsign-conversion -Wshadow)
+        if(MAGE_POWER_WERROR)
+            target_compile_options(${target} PRIVATE -Werror)
+        endif()
+    endif()
+endfunction()

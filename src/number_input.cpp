@@ -1,0 +1,76 @@
+#include "number_input.hpp"
+
+#include <ostream>
+#include <streambuf>
+
+namespace {
+
+using traits = std::istream::traits_type;
+
+// Exactly these six, whatever the locale says.
+constexpr bool is_space(traits::int_type c) noexcept
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+constexpr bool is_digit(traits::int_type c) noexcept
+{
+    return c >= '0' && c <= '9';
+}
+
+// Takes white space and returns the first other character, still unread, or eof.
+traits::int_type skip_space(std::streambuf& buf)
+{
+    traits::int_type c = buf.sgetc();
+    while (is_space(c)) {
+        c = buf.snextc();
+    }
+    return c;
+}
+
+} // namespace
+
+std::istream& read_number(std::istream& in, std::int32_t& value)
+{
+    // A failed stream stays failed: nothing is taken and nothing is flushed.
+    if (!in.good()) {
+        in.setstate(std::ios_base::failbit);
+        return in;
+    }
+    // The prompt before a read ends without a line break; it must be on screen while we wait.
+    if (std::ostream* tied = in.tie()) {
+        tied->flush();
+    }
+
+    std::streambuf& buf = *in.rdbuf();
+    traits::int_type c = skip_space(buf);
+    bool negative = false;
+    if (c == '+' || c == '-') {
+        negative = c == '-';
+        buf.sbumpc();
+        c = skip_space(buf);
+    }
+    if (traits::eq_int_type(c, traits::eof())) {
+        in.setstate(std::ios_base::eofbit | std::ios_base::failbit);
+        return in;
+    }
+    // A non-digit here stays unread; the white space and the sign before it are gone.
+    if (!is_digit(c)) {
+        in.setstate(std::ios_base::failbit);
+        return in;
+    }
+
+    // Unsigned arithmetic wraps instead of overflowing: any number of digits is taken
+    // and only the value modulo 2^32 is kept.
+    std::uint32_t magnitude = 0;
+    do {
+        magnitude = magnitude * 10U + static_cast<std::uint32_t>(c - '0');
+        c = buf.snextc();
+    } while (is_digit(c));
+
+    // The character that ended the number stays for the next read. An end of input
+    // right after the digits is not recorded: the next read asks the input again.
+    const std::uint32_t bits = negative ? 0U - magnitude : magnitude;
+    value = static_cast<std::int32_t>(bits);
+    return in;
+}

@@ -1,0 +1,10 @@
+#include "pause.hpp"
+
+#include <cstdlib>
+
+void pause_console()
+{
+    // The command interpreter prints its own prompt and waits for a key; whether it
+    // could be started changes nothing for the program, so the result is ignored.
+    static_cast<void>(std::system("PAUSE"));
+}
