@@ -21,7 +21,7 @@ TEST_P(dialogue_on_pipes, writes_the_transcript_and_exits_0)
 }
 
 INSTANTIATE_TEST_SUITE_P(transcripts, dialogue_on_pipes, testing::ValuesIn(dialogue_transcripts()),
-                         [](const auto& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<transcript>& run) { return run.param.name; });
 
 TEST(dialogue, ignores_its_arguments)
 {
