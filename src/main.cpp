@@ -1,3 +1,4 @@
+#include "menu.hpp"
 #include "number_input.hpp"
 #include "pause.hpp"
 #include "power.hpp"
@@ -47,9 +48,8 @@ void put_results(std::ostream& out, std::int32_t gamepower, std::int32_t basepow
 
 } // namespace
 
-// The whole dialogue over any pair of streams; `in` should be tied to `out`.
-// It ends on choice 2, or as if 2 had been chosen once a read fails (an entry that
-// holds no number, or the end of input): a failed stream can give no more answers.
+// Ends on choice 2, or as if 2 had been chosen once a read fails (an entry that holds
+// no number, or the end of input): a failed stream can give no more answers.
 void menu(std::istream& in, std::ostream& out)
 {
     std::int32_t con = 1;
@@ -87,6 +87,7 @@ void menu()
     menu(std::cin, std::cout);
 }
 
+// Harnesses that drive menu over streams of their own build this file without main.
 #ifndef MAGE_POWER_NO_MAIN
 int main()
 {
