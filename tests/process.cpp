@@ -47,7 +47,7 @@ void close_fd(int& fd)
 } // namespace
 
 process_result run_process(const std::vector<std::string>& command, const std::string& input,
-                           std::chrono::milliseconds time_limit)
+                           const run_options& options)
 {
     // The test process must survive a child that stops reading its input.
     std::signal(SIGPIPE, SIG_IGN);
@@ -59,7 +59,17 @@ process_result run_process(const std::vector<std::string>& command, const std::s
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, to_child.read, STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, from_child.write, STDOUT_FILENO);
+    switch (options.output) {
+    case output_to::pipe:
+        posix_spawn_file_actions_adddup2(&actions, from_child.write, STDOUT_FILENO);
+        break;
+    case output_to::dev_full:
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/full", O_WRONLY, 0);
+        break;
+    case output_to::closed:
+        posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO);
+        break;
+    }
     posix_spawn_file_actions_adddup2(&actions, errors_from_child.write, STDERR_FILENO);
 
     std::vector<char*> argv;
@@ -74,6 +84,9 @@ process_result run_process(const std::vector<std::string>& command, const std::s
     close_fd(to_child.read);
     close_fd(from_child.write);
     close_fd(errors_from_child.write);
+    if (options.output != output_to::pipe) {
+        close_fd(from_child.read);
+    }
     if (spawned != 0) {
         errno = spawned;
         fail("posix_spawnp");
@@ -85,7 +98,7 @@ process_result run_process(const std::vector<std::string>& command, const std::s
     if (unwritten.empty()) {
         close_fd(to_child.write);
     }
-    const auto deadline = std::chrono::steady_clock::now() + time_limit;
+    const auto deadline = std::chrono::steady_clock::now() + options.time_limit;
     while (from_child.read >= 0 || errors_from_child.read >= 0) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
@@ -116,6 +129,9 @@ process_result run_process(const std::vector<std::string>& command, const std::s
                 }
             }
         }
+        if (result.output.size() >= options.output_limit) {
+            close_fd(from_child.read);
+        }
         if (watched[2].revents != 0) {
             const ssize_t put = ::write(to_child.write, unwritten.data(), unwritten.size());
             if (put > 0) {
@@ -130,6 +146,7 @@ process_result run_process(const std::vector<std::string>& command, const std::s
     close_fd(to_child.write);
     close_fd(from_child.read);
     close_fd(errors_from_child.read);
+    result.input_taken = input.size() - unwritten.size();
 
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0) {
