@@ -64,7 +64,7 @@ inline read_outcome read(std::string_view input, std::size_t at)
 // Everything the calculator writes for `input` read through a string stream.
 inline std::string dialogue(std::string_view input)
 {
-    const std::string menu = "Menu\n1)Calculate Power\n2)Quit\nEnter Number Choice:";
+    const std::string menu_text = "Menu\n1)Calculate Power\n2)Quit\nEnter Number Choice:";
     const char* const prompts[] = {"\n\nEnter Mage NetPower:", "\nEnter Forts:",
                                    "\nEnter number of Allies:", "\nEnter Barriers:",
                                    "\nEnter Acres:", "Enter Spell Level:"};
@@ -74,7 +74,7 @@ inline std::string dialogue(std::string_view input)
     std::string output;
     std::size_t at = 0;
     for (;;) {
-        output += menu;
+        output += menu_text;
         const read_outcome choice = read(input, at);
         at = choice.next;
         if (!choice.value || *choice.value == 2) {

@@ -93,7 +93,7 @@ int main()
 {
 #ifdef SIGPIPE
     // A reader that goes away is a failed write like any other, not the end of the process.
-    std::signal(SIGPIPE, SIG_IGN);
+    static_cast<void>(std::signal(SIGPIPE, SIG_IGN));
 #endif
     // The console streams buffer on their own instead of going through C stdio;
     // standard input stays tied to standard output, so each read still flushes it.

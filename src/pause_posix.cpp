@@ -34,13 +34,13 @@ void write_all(int fd, std::string_view text) noexcept
     }
 }
 
-// Puts the terminal back before the signal does what it would have done anyway.
-// tcsetattr and raise are async-signal-safe.
+// Puts the terminal back, then lets the signal do what it would have done anyway: the
+// handler is reset on entry, so the raised signal takes its default action once the
+// handler returns. tcsetattr and raise are async-signal-safe.
 extern "C" void restore_and_reraise(int signal_number)
 {
-    ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved_settings);
-    std::signal(signal_number, SIG_DFL);
-    std::raise(signal_number);
+    static_cast<void>(::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved_settings));
+    static_cast<void>(std::raise(signal_number));
 }
 
 } // namespace
@@ -54,6 +54,7 @@ void pause_console()
     std::array<struct sigaction, caught_signals.size()> previous{};
     struct sigaction restoring {};
     restoring.sa_handler = restore_and_reraise;
+    restoring.sa_flags = static_cast<int>(SA_RESETHAND);
     sigemptyset(&restoring.sa_mask);
     for (std::size_t i = 0; i < caught_signals.size(); ++i) {
         ::sigaction(caught_signals[i], nullptr, &previous[i]);

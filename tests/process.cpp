@@ -1,9 +1,11 @@
 #include "process.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <iterator>
 #include <stdexcept>
 #include <string_view>
 
@@ -12,8 +14,6 @@
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -50,7 +50,7 @@ process_result run_process(const std::vector<std::string>& command, const std::s
                            const run_options& options)
 {
     // The test process must survive a child that stops reading its input.
-    std::signal(SIGPIPE, SIG_IGN);
+    static_cast<void>(std::signal(SIGPIPE, SIG_IGN));
 
     pipe_ends to_child = make_pipe();
     pipe_ends from_child = make_pipe();
@@ -73,9 +73,9 @@ process_result run_process(const std::vector<std::string>& command, const std::s
     posix_spawn_file_actions_adddup2(&actions, errors_from_child.write, STDERR_FILENO);
 
     std::vector<char*> argv;
-    for (const std::string& word : command) {
-        argv.push_back(const_cast<char*>(word.c_str()));
-    }
+    argv.reserve(command.size() + 1);
+    std::transform(command.begin(), command.end(), std::back_inserter(argv),
+                   [](const std::string& word) { return const_cast<char*>(word.c_str()); });
     argv.push_back(nullptr);
 
     pid_t pid = 0;

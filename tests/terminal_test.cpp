@@ -24,7 +24,8 @@
 
 namespace {
 
-using namespace std::chrono_literals;
+using std::chrono::milliseconds;
+using std::chrono::seconds;
 
 const std::string program = MAGE_POWER_PROGRAM;
 
@@ -79,9 +80,9 @@ bool read_screen(terminal_run& run, std::chrono::milliseconds limit)
 // written nothing after it, waits for input.
 bool shows_at_end(terminal_run& run, std::string_view text)
 {
-    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    const auto deadline = std::chrono::steady_clock::now() + seconds{10};
     while (!run.screen.ends_with(text) && std::chrono::steady_clock::now() < deadline) {
-        if (!read_screen(run, 100ms)) {
+        if (!read_screen(run, milliseconds{100})) {
             break;
         }
     }
@@ -102,7 +103,7 @@ std::optional<int> wait_for_exit(terminal_run& run, std::chrono::milliseconds li
             run.pid = -1;
             return status;
         }
-        read_screen(run, 20ms);
+        read_screen(run, milliseconds{20});
     }
     return std::nullopt;
 }
@@ -140,7 +141,7 @@ bool waits_for_a_single_key(const terminal_run& run)
         if ((settings_of(run).c_lflag & (ICANON | ECHO)) == 0) {
             return true;
         }
-        std::this_thread::sleep_for(10ms);
+        std::this_thread::sleep_for(milliseconds{10});
     }
     return false;
 }
@@ -191,13 +192,13 @@ TEST(terminal, the_pause_takes_one_key_without_enter_and_restores_the_terminal)
     ASSERT_TRUE(shows_at_end(run, as_shown("2\n") + std::string{pause_prompt})) << run.screen;
     ASSERT_TRUE(waits_for_a_single_key(run));
 
-    EXPECT_FALSE(wait_for_exit(run, 300ms)) << "the pause must wait for a key";
+    EXPECT_FALSE(wait_for_exit(run, milliseconds{300})) << "the pause must wait for a key";
     type(run, "x");
-    const std::optional<int> status = wait_for_exit(run, 10s);
+    const std::optional<int> status = wait_for_exit(run, seconds{10});
     ASSERT_TRUE(status);
     EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << *status;
     EXPECT_TRUE(same_settings(settings_of(run), before));
-    while (read_screen(run, 100ms) && !run.screen.ends_with("\r\n")) {
+    while (read_screen(run, milliseconds{100}) && !run.screen.ends_with("\r\n")) {
     }
     EXPECT_EQ(run.screen, as_shown(dialogue::menu + "2\n") + std::string{pause_prompt} + "\r\n")
         << "the key is not echoed";
@@ -215,7 +216,7 @@ TEST(terminal, ctrl_c_in_the_pause_ends_the_program_and_restores_the_terminal)
     ASSERT_TRUE(waits_for_a_single_key(run));
 
     type(run, "\x03");
-    const std::optional<int> status = wait_for_exit(run, 10s);
+    const std::optional<int> status = wait_for_exit(run, seconds{10});
     ASSERT_TRUE(status);
     EXPECT_TRUE(WIFSIGNALED(*status) && WTERMSIG(*status) == SIGINT) << *status;
     EXPECT_TRUE(same_settings(settings_of(run), before));
@@ -231,7 +232,7 @@ TEST(terminal, end_of_input_at_the_menu_ends_the_dialogue_and_pauses)
     ASSERT_TRUE(shows_at_end(run, pause_prompt)) << run.screen;
     ASSERT_TRUE(waits_for_a_single_key(run));
     type(run, " ");
-    const std::optional<int> status = wait_for_exit(run, 10s);
+    const std::optional<int> status = wait_for_exit(run, seconds{10});
     ASSERT_TRUE(status);
     EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << *status;
     finish(run);
