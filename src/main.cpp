@@ -54,9 +54,9 @@ void menu(std::istream& in, std::ostream& out)
 {
     std::int32_t con = 1;
     while (con == 1) {
-        put(out, "Menu\n1)Calculate Power\n2)Quit\n");
+        // The menu and its prompt go out as one text.
         std::int32_t choice = 0;
-        if (!ask(in, out, "Enter Number Choice:", choice)) {
+        if (!ask(in, out, "Menu\n1)Calculate Power\n2)Quit\nEnter Number Choice:", choice)) {
             return;
         }
         if (choice == 1) {
