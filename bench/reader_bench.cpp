@@ -96,6 +96,7 @@ void power_breakdown(benchmark::State& state)
         ++count;
         benchmark::DoNotOptimize(breakdown(900000, count, count, count, count, count));
     }
+    state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(power_breakdown);
 
