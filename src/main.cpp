@@ -33,7 +33,7 @@ char* append(char* pos, std::string_view text)
 void put_results(std::ostream& out, std::int32_t gamepower, std::int32_t basepower,
                  std::int32_t army)
 {
-    // Three labels of 13 characters at most, three numbers of 11 at most, four line breaks.
+    // Three labels of 13 characters, three numbers of 11 at most and two line breaks: 74.
     std::array<char, 80> text{};
     char* const end = text.data() + text.size();
     char* pos = append(text.data(), "\nMage Power =");
@@ -54,8 +54,8 @@ void menu(std::istream& in, std::ostream& out)
 {
     std::int32_t con = 1;
     while (con == 1) {
-        // The menu and its prompt go out as one text.
         std::int32_t choice = 0;
+        // The menu and its prompt go out as one text.
         if (!ask(in, out, "Menu\n1)Calculate Power\n2)Quit\nEnter Number Choice:", choice)) {
             return;
         }
@@ -99,6 +99,7 @@ int main()
     // standard input stays tied to standard output, so each read still flushes it.
     std::ios_base::sync_with_stdio(false);
     menu();
+    // Each read flushed what came before it; this covers any way the dialogue may end.
     std::cout.flush();
     pause_console();
     return 0;
