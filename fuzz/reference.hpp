@@ -2,7 +2,9 @@
 
 // A second, deliberately plain model of the calculator, written apart from the program
 // to hold it to account: it works on the whole input as a string, with 64-bit values
-// reduced modulo 2^32 by hand.
+// reduced modulo 2^32 by hand. The dialogue's texts are the tests' own copy.
+
+#include "transcripts.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -32,10 +34,13 @@ struct read_outcome {
 
 inline read_outcome read(std::string_view input, std::size_t at)
 {
+    constexpr std::string_view spaces = " \t\n\v\f\r";
     const auto space = [&](std::size_t i) {
-        return i < input.size() && std::string_view{" \t\n\v\f\r"}.find(input[i]) != std::string_view::npos;
+        return i < input.size() && spaces.find(input[i]) != std::string_view::npos;
     };
-    const auto digit = [&](std::size_t i) { return i < input.size() && input[i] >= '0' && input[i] <= '9'; };
+    const auto digit = [&](std::size_t i) {
+        return i < input.size() && input[i] >= '0' && input[i] <= '9';
+    };
     while (space(at)) {
         ++at;
     }
@@ -64,17 +69,14 @@ inline read_outcome read(std::string_view input, std::size_t at)
 // Everything the calculator writes for `input` read through a string stream.
 inline std::string dialogue(std::string_view input)
 {
-    const std::string menu_text = "Menu\n1)Calculate Power\n2)Quit\nEnter Number Choice:";
-    const char* const prompts[] = {"\n\nEnter Mage NetPower:", "\nEnter Forts:",
-                                   "\nEnter number of Allies:", "\nEnter Barriers:",
-                                   "\nEnter Acres:", "Enter Spell Level:"};
-    // In prompt order: net power, forts, allies, barriers, acres, spell level.
-    const std::int64_t weights[] = {0, 19360, 10000, 3960, 1000, 1000};
+    // In the order they are asked for: net power, forts, allies, barriers, acres, spell level.
+    constexpr std::size_t entries = 6;
+    constexpr std::int64_t weights[entries] = {0, 19360, 10000, 3960, 1000, 1000};
 
     std::string output;
     std::size_t at = 0;
     for (;;) {
-        output += menu_text;
+        output += dialogue::menu_text;
         const read_outcome choice = read(input, at);
         at = choice.next;
         if (!choice.value || *choice.value == 2) {
@@ -83,23 +85,24 @@ inline std::string dialogue(std::string_view input)
         if (*choice.value != 1) {
             continue;
         }
-        std::int64_t entered[6] = {};
-        for (int i = 0; i < 6; ++i) {
-            output += prompts[i];
+        std::int64_t entered[entries] = {};
+        std::size_t taken = 0;
+        for (; taken < entries; ++taken) {
             const read_outcome entry = read(input, at);
             at = entry.next;
             if (!entry.value) {
-                return output;
+                // Every prompt up to the one whose read failed, and nothing after it.
+                return output + dialogue::prompts(taken + 1);
             }
-            entered[i] = *entry.value;
+            entered[taken] = *entry.value;
         }
         std::int64_t base = 0;
-        for (int i = 1; i < 6; ++i) {
+        for (std::size_t i = 0; i < entries; ++i) {
             base += entered[i] * weights[i];
         }
-        output += "\nMage Power =" + std::to_string(entered[0]) + "\nBase Power =" +
-                  std::to_string(wrap(base)) + "\nArmy Power =" +
-                  std::to_string(wrap(entered[0] - base)) + "\n\n";
+        output += dialogue::prompts() + dialogue::results(std::to_string(entered[0]),
+                                                          std::to_string(wrap(base)),
+                                                          std::to_string(wrap(entered[0] - base)));
     }
 }
 

@@ -21,12 +21,12 @@ TEST_P(dialogue_on_pipes, writes_the_transcript_and_exits_0)
 }
 
 INSTANTIATE_TEST_SUITE_P(transcripts, dialogue_on_pipes, testing::ValuesIn(dialogue_transcripts()),
-                         [](const testing::TestParamInfo<transcript>& run) { return run.param.name; });
+                         transcript_name{});
 
 TEST(dialogue, ignores_its_arguments)
 {
     const process_result run = run_process({program, "--help", "2"}, "1 1 0 0 0 0 0\n");
-    EXPECT_EQ(run.output, dialogue::calculation("1", "0", "1") + dialogue::menu);
+    EXPECT_EQ(run.output, dialogue::calculation("1", "0", "1") + dialogue::menu_text);
     EXPECT_EQ(run.exit_status, 0);
 }
 
@@ -39,7 +39,7 @@ TEST(dialogue, a_long_scripted_batch_runs_through)
         expected += dialogue::calculation(std::to_string(i), "1000", std::to_string(i - 1000));
     }
     input += "2\n";
-    expected += dialogue::menu;
+    expected += dialogue::menu_text;
     const process_result run = run_process({program}, input);
     EXPECT_EQ(run.output, expected);
     EXPECT_EQ(run.exit_status, 0);

@@ -22,7 +22,8 @@ class breakdown_cases : public testing::TestWithParam<breakdown_case> {};
 TEST_P(breakdown_cases, base_and_army_power)
 {
     const breakdown_case& c = GetParam();
-    const power_breakdown result = breakdown(c.gamepower, c.forts, c.ally, c.barrier, c.acres, c.spell);
+    const power_breakdown result =
+        breakdown(c.gamepower, c.forts, c.ally, c.barrier, c.acres, c.spell);
     EXPECT_EQ(result.basepower, c.basepower) << c.what;
     EXPECT_EQ(result.army, c.army) << c.what;
 }

@@ -149,20 +149,13 @@ bool waits_for_a_single_key(const terminal_run& run)
 constexpr std::string_view pause_prompt = "Press any key to continue . . . ";
 
 // The terminal turns each line break written into CR LF and echoes what is typed.
-std::string as_shown(std::string_view text)
-{
-    std::string shown;
-    for (char c : text) {
-        shown += c == '\n' ? std::string{"\r\n"} : std::string{c};
-    }
-    return shown;
-}
+using dialogue::with_crlf;
 
 TEST(terminal, each_prompt_shows_before_the_program_waits)
 {
     terminal_run run = start_on_terminal();
     ASSERT_GT(run.pid, 0);
-    ASSERT_TRUE(shows_at_end(run, as_shown(dialogue::menu))) << run.screen;
+    ASSERT_TRUE(shows_at_end(run, with_crlf(dialogue::menu_text))) << run.screen;
     type(run, "1\n");
     const std::array<std::pair<std::string_view, std::string_view>, 6> steps{{
         {"\n\nEnter Mage NetPower:", "100000\n"},
@@ -173,11 +166,11 @@ TEST(terminal, each_prompt_shows_before_the_program_waits)
         {"Enter Spell Level:", "1\n"},
     }};
     for (const auto& [prompt, answer] : steps) {
-        ASSERT_TRUE(shows_at_end(run, as_shown(prompt))) << run.screen;
+        ASSERT_TRUE(shows_at_end(run, with_crlf(prompt))) << run.screen;
         type(run, answer);
     }
-    ASSERT_TRUE(shows_at_end(run, as_shown(dialogue::results("100000", "35320", "64680") +
-                                           dialogue::menu)))
+    ASSERT_TRUE(shows_at_end(run, with_crlf(dialogue::results("100000", "35320", "64680") +
+                                           dialogue::menu_text)))
         << run.screen;
     finish(run);
 }
@@ -187,9 +180,9 @@ TEST(terminal, the_pause_takes_one_key_without_enter_and_restores_the_terminal)
     terminal_run run = start_on_terminal();
     ASSERT_GT(run.pid, 0);
     const termios before = settings_of(run);
-    ASSERT_TRUE(shows_at_end(run, as_shown(dialogue::menu)));
+    ASSERT_TRUE(shows_at_end(run, with_crlf(dialogue::menu_text)));
     type(run, "2\n");
-    ASSERT_TRUE(shows_at_end(run, as_shown("2\n") + std::string{pause_prompt})) << run.screen;
+    ASSERT_TRUE(shows_at_end(run, with_crlf("2\n") + std::string{pause_prompt})) << run.screen;
     ASSERT_TRUE(waits_for_a_single_key(run));
 
     EXPECT_FALSE(wait_for_exit(run, milliseconds{300})) << "the pause must wait for a key";
@@ -200,7 +193,8 @@ TEST(terminal, the_pause_takes_one_key_without_enter_and_restores_the_terminal)
     EXPECT_TRUE(same_settings(settings_of(run), before));
     while (read_screen(run, milliseconds{100}) && !run.screen.ends_with("\r\n")) {
     }
-    EXPECT_EQ(run.screen, as_shown(dialogue::menu + "2\n") + std::string{pause_prompt} + "\r\n")
+    EXPECT_EQ(run.screen,
+              with_crlf(dialogue::menu_text + "2\n") + std::string{pause_prompt} + "\r\n")
         << "the key is not echoed";
     finish(run);
 }
@@ -210,7 +204,7 @@ TEST(terminal, ctrl_c_in_the_pause_ends_the_program_and_restores_the_terminal)
     terminal_run run = start_on_terminal();
     ASSERT_GT(run.pid, 0);
     const termios before = settings_of(run);
-    ASSERT_TRUE(shows_at_end(run, as_shown(dialogue::menu)));
+    ASSERT_TRUE(shows_at_end(run, with_crlf(dialogue::menu_text)));
     type(run, "2\n");
     ASSERT_TRUE(shows_at_end(run, pause_prompt));
     ASSERT_TRUE(waits_for_a_single_key(run));
@@ -227,7 +221,7 @@ TEST(terminal, end_of_input_at_the_menu_ends_the_dialogue_and_pauses)
 {
     terminal_run run = start_on_terminal();
     ASSERT_GT(run.pid, 0);
-    ASSERT_TRUE(shows_at_end(run, as_shown(dialogue::menu)));
+    ASSERT_TRUE(shows_at_end(run, with_crlf(dialogue::menu_text)));
     type(run, "\x04"); // Ctrl-D on an empty line: the end of input
     ASSERT_TRUE(shows_at_end(run, pause_prompt)) << run.screen;
     ASSERT_TRUE(waits_for_a_single_key(run));

@@ -14,18 +14,6 @@ namespace {
 
 const std::string program = MAGE_POWER_WINDOWS_PROGRAM;
 
-std::string with_crlf(const std::string& text)
-{
-    std::string converted;
-    for (char c : text) {
-        if (c == '\n') {
-            converted += '\r';
-        }
-        converted += c;
-    }
-    return converted;
-}
-
 // What PAUSE writes when its input holds no key, read from the interpreter itself.
 const std::string& pause_text()
 {
@@ -43,13 +31,13 @@ class dialogue_under_wine : public testing::TestWithParam<transcript> {};
 TEST_P(dialogue_under_wine, writes_the_transcript_with_crlf_then_pauses)
 {
     const process_result run = run_process({"wine", program}, GetParam().input);
-    EXPECT_EQ(run.output, with_crlf(GetParam().output) + pause_text());
+    EXPECT_EQ(run.output, dialogue::with_crlf(GetParam().output) + pause_text());
     EXPECT_EQ(run.exit_status, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(transcripts, dialogue_under_wine,
                          testing::ValuesIn(dialogue_transcripts()),
-                         [](const testing::TestParamInfo<transcript>& run) { return run.param.name; });
+                         transcript_name{});
 
 TEST(windows, the_program_needs_no_dll_beside_it)
 {
