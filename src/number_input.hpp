@@ -34,32 +34,9 @@ inline traits::int_type skip_space(std::streambuf& buf)
     return c;
 }
 
-} // namespace number_input_detail
-
-// Reads one decimal integer from the stream, as the calculator's console takes it:
-// white space (space, \t, \n, \v, \f, \r) is skipped before the number and after a
-// sign, the value wraps modulo 2^32, and the first character after the digits stays
-// unread. Success leaves the stream good. Failure sets failbit (and eofbit when the
-// input ended) and leaves `value` as it was; once failed, every later read fails at
-// once. The tied stream is flushed before each read that starts on a good stream.
-//
-// Defined here, like the standard extractors, so that it can be inlined where numbers
-// are read in bulk.
-inline std::istream& read_number(std::istream& in, std::int32_t& value)
+// Takes one number from the buffer into `value`; returns the state the stream takes on.
+inline std::ios_base::iostate take_number(std::streambuf& buf, std::int32_t& value)
 {
-    using namespace number_input_detail;
-
-    // A failed stream stays failed: nothing is taken and nothing is flushed.
-    if (!in.good()) {
-        in.setstate(std::ios_base::failbit);
-        return in;
-    }
-    // The prompt before a read ends without a line break; it must be on screen while we wait.
-    if (std::ostream* tied = in.tie()) {
-        tied->flush();
-    }
-
-    std::streambuf& buf = *in.rdbuf();
     traits::int_type c = skip_space(buf);
     bool negative = false;
     if (c == '+' || c == '-') {
@@ -68,13 +45,11 @@ inline std::istream& read_number(std::istream& in, std::int32_t& value)
         c = skip_space(buf);
     }
     if (traits::eq_int_type(c, traits::eof())) {
-        in.setstate(std::ios_base::eofbit | std::ios_base::failbit);
-        return in;
+        return std::ios_base::eofbit | std::ios_base::failbit;
     }
     // A non-digit here stays unread; the white space and the sign before it are gone.
     if (!is_digit(c)) {
-        in.setstate(std::ios_base::failbit);
-        return in;
+        return std::ios_base::failbit;
     }
 
     // Unsigned arithmetic wraps instead of overflowing: any number of digits is taken
@@ -90,5 +65,44 @@ inline std::istream& read_number(std::istream& in, std::int32_t& value)
     const std::uint32_t bits = negative ? 0U - magnitude : magnitude;
     // Since C++20 the conversion to signed keeps the low 32 bits as two's complement.
     value = static_cast<std::int32_t>(bits);
+    return std::ios_base::goodbit;
+}
+
+} // namespace number_input_detail
+
+// Reads one decimal integer from the stream, as the calculator's console takes it:
+// white space (space, \t, \n, \v, \f, \r) is skipped before the number and after a
+// sign, the value wraps modulo 2^32, and the first character after the digits stays
+// unread. Success leaves the stream good. Failure sets failbit (and eofbit when the
+// input ended), or badbit when the input could not be read at all, and leaves `value`
+// as it was; once failed, every later read fails at once. The tied stream is flushed
+// before each read that starts on a good stream.
+//
+// Defined here, like the standard extractors, so that it can be inlined where numbers
+// are read in bulk.
+inline std::istream& read_number(std::istream& in, std::int32_t& value)
+{
+    // A failed stream stays failed: nothing is taken and nothing is flushed.
+    if (!in.good()) {
+        in.setstate(std::ios_base::failbit);
+        return in;
+    }
+    // The prompt before a read ends without a line break; it must be on screen while we wait.
+    if (std::ostream* tied = in.tie()) {
+        tied->flush();
+    }
+
+    std::ios_base::iostate outcome = std::ios_base::goodbit;
+    try {
+        outcome = number_input_detail::take_number(*in.rdbuf(), value);
+    } catch (...) {
+        // A buffer that throws, as a file buffer does when reading fails, leaves the
+        // stream bad, as with the standard extractors. (Should the caller have asked
+        // for exceptions on badbit, setstate throws std::ios_base::failure instead.)
+        outcome = std::ios_base::badbit;
+    }
+    if (outcome != std::ios_base::goodbit) {
+        in.setstate(outcome);
+    }
     return in;
 }

@@ -52,6 +52,21 @@ INSTANTIATE_TEST_SUITE_P(
                     output_fault{"reader_leaves_after_a_few_bytes", {.output_limit = 10}}),
     [](const testing::TestParamInfo<output_fault>& fault) { return fault.param.name; });
 
+// Standard input that cannot be read is a failed read at the menu, like the end of input.
+TEST(unreadable_input, the_menu_is_written_once_and_the_program_exits_0)
+{
+    const process_result closed = run_process({program}, "", {.input_closed = true});
+    EXPECT_EQ(closed.output, dialogue::menu_text);
+    EXPECT_EQ(closed.errors, "");
+    EXPECT_EQ(closed.exit_status, 0);
+
+    // A directory opens, but reading it fails.
+    const process_result directory = run_process({"sh", "-c", "exec \"$0\" < /", program}, "");
+    EXPECT_EQ(directory.output, dialogue::menu_text);
+    EXPECT_EQ(directory.errors, "");
+    EXPECT_EQ(directory.exit_status, 0);
+}
+
 // Ends the input after each byte of a few transcripts in turn. Their last numbers are
 // single digits, so whatever the cut, the program must have written a beginning of the
 // whole transcript.

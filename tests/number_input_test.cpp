@@ -7,6 +7,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -127,6 +128,30 @@ TEST(read_number, a_number_at_the_end_of_input_sets_no_flag_until_the_next_read)
     EXPECT_TRUE(read_number(in, value).fail());
     EXPECT_TRUE(in.eof());
     EXPECT_EQ(value, 42);
+}
+
+// Gives a few characters, then fails as a file does when reading it goes wrong.
+struct failing_input : std::streambuf {
+    std::string before_failure;
+    explicit failing_input(std::string text) : before_failure{std::move(text)}
+    {
+        setg(before_failure.data(), before_failure.data(),
+             before_failure.data() + before_failure.size());
+    }
+    int_type underflow() override { throw std::ios_base::failure{"read error"}; }
+};
+
+TEST(read_number, a_read_error_leaves_the_stream_bad_and_the_value_unchanged)
+{
+    for (const char* before : {"", "  ", "-", "12"}) {
+        failing_input buffer{before};
+        std::istream in{&buffer};
+        std::int32_t value = -99;
+        EXPECT_NO_THROW(read_number(in, value)) << before;
+        EXPECT_TRUE(in.bad()) << before;
+        EXPECT_EQ(value, -99) << before;
+        EXPECT_TRUE(read_number(in, value).fail()) << "a bad stream stays failed";
+    }
 }
 
 // Counts the flushes that reach it.

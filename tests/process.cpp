@@ -58,7 +58,11 @@ process_result run_process(const std::vector<std::string>& command, const std::s
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, to_child.read, STDIN_FILENO);
+    if (options.input_closed) {
+        posix_spawn_file_actions_addclose(&actions, STDIN_FILENO);
+    } else {
+        posix_spawn_file_actions_adddup2(&actions, to_child.read, STDIN_FILENO);
+    }
     switch (options.output) {
     case output_to::pipe:
         posix_spawn_file_actions_adddup2(&actions, from_child.write, STDOUT_FILENO);
@@ -95,7 +99,7 @@ process_result run_process(const std::vector<std::string>& command, const std::s
 
     process_result result;
     std::string_view unwritten = input;
-    if (unwritten.empty()) {
+    if (unwritten.empty() || options.input_closed) {
         close_fd(to_child.write);
     }
     const auto deadline = std::chrono::steady_clock::now() + options.time_limit;

@@ -24,6 +24,8 @@ enum class output_to {
 };
 
 struct run_options {
+    // Without standard input at all, instead of a pipe carrying the input.
+    bool input_closed = false;
     output_to output = output_to::pipe;
     // The test stops reading standard output and closes its end after this many bytes.
     std::size_t output_limit = std::numeric_limits<std::size_t>::max();
